@@ -16,7 +16,8 @@ if [ "${1:-}" = "--windows" ]; then
     echo "run.sh: Ambrix.exe is a window and needs a display (DISPLAY is not set)" >&2
     exit 1
   fi
-  exec scripts/wine-run.sh build/windows/app/Ambrix.exe
+  # A user run has no time limit (0 turns the timeout off).
+  AMBRIX_WINE_TIMEOUT=0 exec scripts/wine-run.sh build/windows/app/Ambrix.exe
 fi
 
 scripts/install-deps.sh native >&2

@@ -9,7 +9,7 @@
 # Without a DISPLAY an Xvfb server is started for the run; AMBRIX_XVFB_DISPLAY
 # names an already running one to share instead.
 #
-#   AMBRIX_WINE_TIMEOUT  seconds before the program is killed (default 300)
+#   AMBRIX_WINE_TIMEOUT  seconds before the program is killed (default 300; 0: never)
 #   AMBRIX_WINE_KEEP=1   keep the prefix copy for a post-mortem
 set -uo pipefail
 
