@@ -1,93 +1,55 @@
 // "%.3f": the exact value rounded first to 17 significant digits, then to three
 // decimals with halves away from zero; digits past the 17th print as zeros.
+#include <algorithm>
 #include <bit>
+#include <cassert>
 #include <cstdint>
 
 #include "calc/format_result.h"
 #include "fixed3_decimal17.h"
 #include "fixed3_digits.h"
+#include "fixed3_large.h"
 #include "fixed3_nonfinite.h"
+#include "fixed3_thousandths.h"
+#include "fixed3_writer.h"
 
 namespace calc {
+namespace detail {
 namespace {
 
-using detail::Decimal17;
-
-constexpr std::uint64_t kPow10[18] = {1u,
-                                      10u,
-                                      100u,
-                                      1000u,
-                                      10000u,
-                                      100000u,
-                                      1000000u,
-                                      10000000u,
-                                      100000000u,
-                                      1000000000u,
-                                      10000000000u,
-                                      100000000000u,
-                                      1000000000000u,
-                                      10000000000000u,
-                                      100000000000000u,
-                                      1000000000000000u,
-                                      10000000000000000u,
-                                      100000000000000000u};
-
-// Sign, at most 309 integer digits, point and three decimals.
-constexpr int kMaxLength = 1 + 309 + 4;
-
-char16_t* WriteThousandths(char16_t* p, std::uint64_t thousandths) {
-  p = detail::WriteUnsigned(p, thousandths / 1000);
-  *p++ = u'.';
-  return detail::WriteFixedWidth(p, static_cast<std::uint32_t>(thousandths % 1000), 3);
+Fixed3Layout Layout(Fixed3Layout::Kind kind, bool negative, std::uint64_t integer, int exponent,
+                    std::size_t length) {
+  assert(length <= kFixed3MaxLength);
+  return {integer, static_cast<std::int16_t>(exponent), static_cast<std::uint16_t>(length), kind,
+          negative};
 }
 
-char16_t* WriteZeros(char16_t* p, int count) {
-  for (; count > 0; --count)
-    *p++ = u'0';
-  return p;
+std::size_t SignLength(bool negative) {
+  return negative ? 1 : 0;
 }
 
-char16_t* WriteInteger(char16_t* p, std::uint64_t integer) {
-  p = detail::WriteUnsigned(p, integer);
-  *p++ = u'.';
-  return WriteZeros(p, 3);
+Fixed3Layout Integer(bool negative, std::uint64_t integer) {
+  const auto digits = static_cast<std::size_t>(std::max(1, DecimalLength(integer)));
+  return Layout(Fixed3Layout::Kind::kInteger, negative, integer, 0,
+                SignLength(negative) + digits + 4);
 }
 
-// A magnitude of 10^13 or more: the 17 digits reach no further than the third
-// decimal, so they print as they are, padded with zeros.
-char16_t* WriteLarge(char16_t* p, Decimal17 d) {
-  char16_t digits[17];
-  detail::Write17Digits(digits, d.digits);
-  const int integer_digits = d.exponent + 1;
-  if (integer_digits >= 17) {
-    for (char16_t digit : digits)
-      *p++ = digit;
-    p = WriteZeros(p, integer_digits - 17);
-    *p++ = u'.';
-    return WriteZeros(p, 3);
-  }
-  for (int i = 0; i < integer_digits; ++i)
-    *p++ = digits[i];
-  *p++ = u'.';
-  for (int i = integer_digits; i < 17; ++i)
-    *p++ = digits[i];
-  return WriteZeros(p, 3 - (17 - integer_digits));
+// At least four digits ("0.xyz"), and the point.
+Fixed3Layout Thousandths(bool negative, std::uint64_t thousandths) {
+  const auto digits = static_cast<std::size_t>(std::max(4, DecimalLength(thousandths)));
+  return Layout(Fixed3Layout::Kind::kThousandths, negative, thousandths, 0,
+                SignLength(negative) + digits + 1);
 }
 
 }  // namespace
 
-void AppendFixed3(std::u16string& out, double value) {
+Fixed3Layout LayOutFixed3(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
-  const auto biased_exponent = static_cast<int>((bits >> 52) & 0x7FF);
+  const bool negative = (bits >> 63) != 0;
+  const auto biased_exponent = static_cast<int>(bits >> 52) & 0x7FF;
   if (biased_exponent == 0x7FF) {
-    detail::AppendFixed3NonFinite(out, bits);
-    return;
+    return Layout(Fixed3Layout::Kind::kNonFinite, negative, bits, 0, Fixed3NonFiniteLength(bits));
   }
-  char16_t text[kMaxLength];
-  char16_t* p = text;
-  if ((bits >> 63) != 0)
-    *p++ = u'-';
-
   const std::uint64_t fraction = bits & ((std::uint64_t{1} << 52) - 1);
   const std::uint64_t m = biased_exponent == 0 ? fraction : fraction | (std::uint64_t{1} << 52);
   const int e = biased_exponent == 0 ? -1074 : biased_exponent - 1075;
@@ -95,24 +57,65 @@ void AppendFixed3(std::u16string& out, double value) {
 
   if (magnitude_bits < std::bit_cast<std::uint64_t>(4e-4)) {
     // Even rounded up to 17 digits such a value stays below 0.0005.
-    p = WriteThousandths(p, 0);
-  } else if (e >= 0 && e <= 3) {
-    // An integer below 2^56 < 10^17: exact in 17 digits.
-    p = WriteInteger(p, m << e);
-  } else if (e < 0 && e >= -52 && (m & ((std::uint64_t{1} << -e) - 1)) == 0) {
-    p = WriteInteger(p, m >> -e);  // also an integer below 2^53
-  } else {
-    const Decimal17 d = detail::ToDecimal17(m, e);
-    if (d.exponent >= 13) {
-      p = WriteLarge(p, d);
-    } else {
-      // d.exponent >= -4 here, so 1 <= dropped <= 17.
-      const int dropped = 13 - d.exponent;
-      const std::uint64_t unit = kPow10[dropped];
-      p = WriteThousandths(p, (d.digits + unit / 2) / unit);
-    }
+    return Integer(negative, 0);
   }
-  out.append(text, static_cast<std::size_t>(p - text));
+  if (e >= 0 && e <= 3) {
+    // An integer below 2^56 < 10^17: exact in 17 digits.
+    return Integer(negative, m << e);
+  }
+  if (e < 0 && e >= -52 && (m & ((std::uint64_t{1} << -e) - 1)) == 0) {
+    return Integer(negative, m >> -e);  // also an integer below 2^53
+  }
+  if (magnitude_bits < std::bit_cast<std::uint64_t>(1e13)) {
+    return Thousandths(negative, RoundToThousandths(m, e));
+  }
+  const Decimal17 d = ToDecimal17(m, e);
+  assert(d.exponent >= 13);
+  return Layout(Fixed3Layout::Kind::kLarge, negative, d.digits, d.exponent,
+                SignLength(negative) + static_cast<std::size_t>(d.exponent + 1) + 4);
+}
+
+void WriteFixed3(char16_t* out, const Fixed3Layout& layout) {
+  char16_t* end = out + layout.length;
+  switch (layout.kind) {
+    case Fixed3Layout::Kind::kNonFinite:
+      WriteFixed3NonFinite(out, layout.integer);
+      return;
+    case Fixed3Layout::Kind::kInteger:
+      end -= 4;
+      std::fill(end, end + 4, u'0');
+      *end = u'.';
+      end = WriteUnsignedBackward(end, layout.integer);
+      break;
+    case Fixed3Layout::Kind::kThousandths: {
+      const std::uint64_t integer = layout.integer / 1000;
+      end = WriteFixedWidthBackward(end, layout.integer - integer * 1000, 3);
+      *--end = u'.';
+      end = WriteUnsignedBackward(end, integer);
+      break;
+    }
+    case Fixed3Layout::Kind::kLarge:
+      end = WriteLargeBackward(end, layout.integer, layout.exponent);
+      break;
+  }
+  if (layout.negative)
+    *--end = u'-';
+  assert(end == out);
+}
+
+char16_t* WriteFixed3(char16_t* out, double value) {
+  const Fixed3Layout layout = LayOutFixed3(value);
+  WriteFixed3(out, layout);
+  return out + layout.length;
+}
+
+}  // namespace detail
+
+void AppendFixed3(std::u16string& out, double value) {
+  const detail::Fixed3Layout layout = detail::LayOutFixed3(value);
+  const std::size_t old_size = out.size();
+  out.resize(old_size + layout.length);
+  detail::WriteFixed3(out.data() + old_size, layout);
 }
 
 }  // namespace calc

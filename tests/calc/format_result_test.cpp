@@ -140,6 +140,10 @@ TEST(FormatResultTemplate, CopiesTextAndFillsConversionsInOrder) {
       << "other percent sequences are plain text";
   EXPECT_EQ(FormatResult(u"%.3f%.3f", 1.0, 2.0), u"1.0002.000") << "adjacent conversions";
   EXPECT_EQ(FormatResult(u""), u"") << "an empty template";
+  EXPECT_EQ(FormatResult(u"%.3f %.3f %.3f %.3f %.3f %.3f|%d", 1.0, -2.5, 0.0625, 4e20, -0.0, 6.25,
+                         std::int32_t{7}),
+            u"1.000 -2.500 0.063 400000000000000000000.000 -0.000 6.250|7")
+      << "more conversions than the renderings kept between the two passes";
 }
 
 TEST(FormatResultTemplate, ConversionWithoutFittingValueStaysVisible) {
