@@ -105,6 +105,7 @@ void WriteFixed3(char16_t* out, const Fixed3Layout& layout) {
 
 char16_t* WriteFixed3(char16_t* out, double value) {
   const Fixed3Layout layout = LayOutFixed3(value);
+  assert(layout.length <= Fixed3LengthBound(value));
   WriteFixed3(out, layout);
   return out + layout.length;
 }

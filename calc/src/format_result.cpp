@@ -40,7 +40,7 @@ char16_t* WriteDecimal(char16_t* out, std::int32_t value) {
 
 // Walks the template in order: literal text (including a conversion that has
 // no fitting value, which stays visible) goes to visit.Literal, each filled
-// conversion to visit.Fixed3 with its value's position or to visit.Decimal.
+// conversion to visit.Fixed3 or visit.Decimal.
 template <class Visitor>
 void WalkTemplate(std::u16string_view pattern, std::initializer_list<FormatValue> values,
                   Visitor& visit) {
@@ -67,7 +67,7 @@ void WalkTemplate(std::u16string_view pattern, std::initializer_list<FormatValue
     if (next == values.end() || next->IsDouble() != fixed) {
       visit.Literal(conversion);
     } else if (fixed) {
-      visit.Fixed3(static_cast<std::size_t>(next - values.begin()), next->AsDouble());
+      visit.Fixed3(next->AsDouble());
     } else {
       visit.Decimal(next->AsInt());
     }
@@ -77,39 +77,25 @@ void WalkTemplate(std::u16string_view pattern, std::initializer_list<FormatValue
   }
 }
 
-// The renderings of the first few doubles are kept from the measuring walk for
-// the writing walk; the templates in use have one or two conversions.
-constexpr std::size_t kKeptLayouts = 4;
-
-struct Measure {
-  std::size_t length = 0;
-  detail::Fixed3Layout kept[kKeptLayouts];
-
-  void Literal(std::u16string_view text) { length += text.size(); }
-  void Fixed3(std::size_t index, double value) {
-    if (index < kKeptLayouts) {
-      kept[index] = detail::LayOutFixed3(value);
-      length += kept[index].length;
-    } else {
-      length += detail::LayOutFixed3(value).length;
-    }
+// Room for the message: the template, plus for each value what its text can
+// add beyond the conversion it replaces. A value without a conversion, or
+// whose conversion is of the other type, adds nothing.
+std::size_t LengthBound(std::u16string_view pattern, std::initializer_list<FormatValue> values) {
+  std::size_t length = pattern.size();
+  for (const FormatValue& value : values) {
+    const std::size_t text = value.IsDouble() ? detail::Fixed3LengthBound(value.AsDouble())
+                                              : DecimalTextLength(value.AsInt());
+    const std::size_t conversion = value.IsDouble() ? kFixed3.size() : kDecimal.size();
+    length += text > conversion ? text - conversion : 0;
   }
-  void Decimal(std::int32_t value) { length += DecimalTextLength(value); }
-};
+  return length;
+}
 
 struct Write {
-  const Measure& measured;
   char16_t* out;
 
   void Literal(std::u16string_view text) { out = std::copy(text.begin(), text.end(), out); }
-  void Fixed3(std::size_t index, double value) {
-    if (index < kKeptLayouts) {
-      detail::WriteFixed3(out, measured.kept[index]);
-      out += measured.kept[index].length;
-    } else {
-      out = detail::WriteFixed3(out, value);
-    }
-  }
+  void Fixed3(double value) { out = detail::WriteFixed3(out, value); }
   void Decimal(std::int32_t value) { out = WriteDecimal(out, value); }
 };
 
@@ -123,13 +109,13 @@ void AppendDecimal(std::u16string& out, std::int32_t value) {
 
 std::u16string FormatResultValues(std::u16string_view pattern,
                                   std::initializer_list<FormatValue> values) {
-  // Measured first, then written once in place: one allocation of the exact
-  // size, or none when the text fits the string's own small buffer.
-  Measure measure;
-  WalkTemplate(pattern, values, measure);
-  std::u16string out(measure.length, u'\0');
-  Write write{measure, out.data()};
+  // Room is made first, from a bound that needs no digits, so that the text is
+  // written once, in place; a short result fits the string's own small buffer
+  // and needs no allocation at all.
+  std::u16string out(LengthBound(pattern, values), u'\0');
+  Write write{out.data()};
   WalkTemplate(pattern, values, write);
+  out.resize(static_cast<std::size_t>(write.out - out.data()));
   return out;
 }
 

@@ -29,9 +29,14 @@ std::string Narrow(const std::u16string& text) {
   return narrow;
 }
 
+// Through FormatResult, which makes room from a bound before it writes, and
+// through AppendFixed3, which measures first: both must give the same text.
 std::string Rendered(double value) {
-  std::u16string text;
-  calc::AppendFixed3(text, value);
+  const std::u16string text = calc::FormatResult(u"%.3f", value);
+  std::u16string appended = u"x";
+  calc::AppendFixed3(appended, value);
+  if (appended != u"x" + text)
+    return "AppendFixed3 differs: " + Narrow(appended);
   return Narrow(text);
 }
 
