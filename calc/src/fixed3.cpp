@@ -17,9 +17,26 @@ namespace calc {
 namespace detail {
 namespace {
 
+// The rendering of one double worked out before anything is written: its
+// exact length is known first. At most sixteen bytes, so that it travels in
+// two registers where the calling convention allows.
+struct Fixed3Layout {
+  enum class Kind : std::uint8_t {
+    kInteger,      // `integer` ".000", for an integer below 2^56
+    kThousandths,  // `integer` thousandths, below 10^16
+    kLarge,        // 17 digits `integer` for a decimal `exponent` of 13 or more, then zeros
+    kNonFinite,    // `integer` holds the bits
+  };
+  std::uint64_t integer;
+  std::int16_t exponent;
+  std::uint16_t length;  // code units, sign included; at most 1 + 309 + 4
+  Kind kind;
+  bool negative;
+};
+
 Fixed3Layout Layout(Fixed3Layout::Kind kind, bool negative, std::uint64_t integer, int exponent,
                     std::size_t length) {
-  assert(length <= kFixed3MaxLength);
+  assert(length <= 1 + 309 + 4);  // sign, 309 integer digits, point, decimals
   return {integer, static_cast<std::int16_t>(exponent), static_cast<std::uint16_t>(length), kind,
           negative};
 }
@@ -41,9 +58,7 @@ Fixed3Layout Thousandths(bool negative, std::uint64_t thousandths) {
                 SignLength(negative) + digits + 1);
 }
 
-}  // namespace
-
-Fixed3Layout LayOutFixed3(double value) {
+inline Fixed3Layout LayOut(double value) {
   const auto bits = std::bit_cast<std::uint64_t>(value);
   const bool negative = (bits >> 63) != 0;
   const auto biased_exponent = static_cast<int>(bits >> 52) & 0x7FF;
@@ -75,7 +90,7 @@ Fixed3Layout LayOutFixed3(double value) {
                 SignLength(negative) + static_cast<std::size_t>(d.exponent + 1) + 4);
 }
 
-void WriteFixed3(char16_t* out, const Fixed3Layout& layout) {
+inline void Write(char16_t* out, const Fixed3Layout& layout) {
   char16_t* end = out + layout.length;
   switch (layout.kind) {
     case Fixed3Layout::Kind::kNonFinite:
@@ -103,20 +118,22 @@ void WriteFixed3(char16_t* out, const Fixed3Layout& layout) {
   assert(end == out);
 }
 
+}  // namespace
+
 char16_t* WriteFixed3(char16_t* out, double value) {
-  const Fixed3Layout layout = LayOutFixed3(value);
+  const Fixed3Layout layout = LayOut(value);
   assert(layout.length <= Fixed3LengthBound(value));
-  WriteFixed3(out, layout);
+  Write(out, layout);
   return out + layout.length;
 }
 
 }  // namespace detail
 
 void AppendFixed3(std::u16string& out, double value) {
-  const detail::Fixed3Layout layout = detail::LayOutFixed3(value);
+  const detail::Fixed3Layout layout = detail::LayOut(value);
   const std::size_t old_size = out.size();
   out.resize(old_size + layout.length);
-  detail::WriteFixed3(out.data() + old_size, layout);
+  detail::Write(out.data() + old_size, layout);
 }
 
 }  // namespace calc

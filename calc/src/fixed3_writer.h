@@ -1,6 +1,6 @@
-// Fixed3Layout: the "%.3f" rendering of one double worked out before anything
-// is written, so that a caller knows its exact length first and can write it
-// straight into the final string.
+// WriteFixed3: the "%.3f" rendering of one double written straight into a
+// caller's buffer, with a bound on its length that needs no digits, so that
+// the room can be made first and the text written once, in place.
 #pragma once
 
 #include <bit>
@@ -8,30 +8,6 @@
 #include <cstdint>
 
 namespace calc::detail {
-
-// At most sixteen bytes, so that it travels in two registers where the calling
-// convention allows.
-struct Fixed3Layout {
-  enum class Kind : std::uint8_t {
-    kInteger,      // `integer` ".000", for an integer below 2^56
-    kThousandths,  // `integer` thousandths, below 10^16
-    kLarge,        // 17 digits `integer` for a decimal `exponent` of 13 or more, then zeros
-    kNonFinite,    // `integer` holds the bits
-  };
-  std::uint64_t integer;
-  std::int16_t exponent;
-  std::uint16_t length;  // code units, sign included; at most kFixed3MaxLength
-  Kind kind;
-  bool negative;
-};
-
-// Sign, at most 309 integer digits, point and three decimals.
-inline constexpr std::size_t kFixed3MaxLength = 1 + 309 + 4;
-
-Fixed3Layout LayOutFixed3(double value);
-
-// Writes exactly layout.length code units at out.
-void WriteFixed3(char16_t* out, const Fixed3Layout& layout);
 
 // At least the length of the text of value, from its sign and binary exponent
 // alone, so that room for it can be made before the digits are known; exact
@@ -52,7 +28,7 @@ inline std::size_t Fixed3LengthBound(double value) {
   return sign + static_cast<std::size_t>(integer_digits) + 4;
 }
 
-// Both steps: the text of value at out, which has room for
+// The text of value at out, which has room for
 // Fixed3LengthBound(value) code units; returns its end.
 char16_t* WriteFixed3(char16_t* out, double value);
 
