@@ -107,7 +107,9 @@ const EntryCase kRoundingCases[] = {
     {u"9007199254740993e1", 90071992547409930.0, "exact table power, not a tie"},
     {u"1801439850948199e1", 18014398509481988.0,
      "a tie that one product of doubles would round to even"},
-    {u"1801439850948198e1", 18014398509481980.0, "the largest such product that is exact"},
+    {u"1801439850948198e1", 18014398509481980.0, "the largest digits whose product is exact"},
+    {u"4503599627370498.5", 4503599627370498.0, "a tie the exact comparison settles: toward zero"},
+    {u"4503599627370499.5", 4503599627370499.0, "the same, not to the even 4503599627370500"},
     {u"1e22", 1e22, "largest exact power of ten"},
 };
 INSTANTIATE_TEST_SUITE_P(Rounding, ParseEntryCases, testing::ValuesIn(kRoundingCases));
