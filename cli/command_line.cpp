@@ -17,7 +17,8 @@ template <std::size_t N>
 std::optional<std::int32_t> FindUnit(const std::array<std::string_view, N>& names,
                                      std::string_view name) {
   for (std::size_t i = 0; i < N; ++i) {
-    if (names[i] == name) return static_cast<std::int32_t>(i);
+    if (names[i] == name)
+      return static_cast<std::int32_t>(i);
   }
   return std::nullopt;
 }
@@ -26,11 +27,14 @@ template <std::size_t N>
 std::string UnitError(std::string_view what, std::string_view name,
                       const std::array<std::string_view, N>& names) {
   std::string error = "unknown " + std::string(what) + " unit '" + std::string(name) + "' (one of";
-  for (std::string_view n : names) error += " " + std::string(n);
+  for (std::string_view n : names)
+    error += " " + std::string(n);
   return error + ")";
 }
 
-ParseOutcome Fail(std::string error) { return {std::nullopt, std::move(error)}; }
+ParseOutcome Fail(std::string error) {
+  return {std::nullopt, std::move(error)};
+}
 
 }  // namespace
 
@@ -81,21 +85,28 @@ ParseOutcome ParseCommandLine(std::span<const std::string_view> args) {
     } else if (arg == "--json") {
       request.json = true;
     } else if (arg == "--window") {
-      if (left < 4) return Fail("--window needs DURATION TIME_UNIT CURRENT CURRENT_UNIT");
-      if (windows == request.windows.size()) return Fail("at most five --window are allowed");
+      if (left < 4)
+        return Fail("--window needs DURATION TIME_UNIT CURRENT CURRENT_UNIT");
+      if (windows == request.windows.size())
+        return Fail("at most five --window are allowed");
       const auto time = FindUnit(kTimeUnits, args[i + 2]);
-      if (!time) return Fail(UnitError("time", args[i + 2], kTimeUnits));
+      if (!time)
+        return Fail(UnitError("time", args[i + 2], kTimeUnits));
       const auto current = FindUnit(kCurrentUnits, args[i + 4]);
-      if (!current) return Fail(UnitError("current", args[i + 4], kCurrentUnits));
+      if (!current)
+        return Fail(UnitError("current", args[i + 4], kCurrentUnits));
       request.windows[windows++] = {Utf8ToUtf16(args[i + 1]), static_cast<calc::TimeUnit>(*time),
                                     Utf8ToUtf16(args[i + 3]),
                                     static_cast<calc::CurrentUnit>(*current)};
       i += 4;
     } else if (arg == "--capacity") {
-      if (left < 2) return Fail("--capacity needs CAPACITY CAPACITY_UNIT");
-      if (request.capacity) return Fail("--capacity may be given once");
+      if (left < 2)
+        return Fail("--capacity needs CAPACITY CAPACITY_UNIT");
+      if (request.capacity)
+        return Fail("--capacity may be given once");
       const auto unit = FindUnit(kCapacityUnits, args[i + 2]);
-      if (!unit) return Fail(UnitError("capacity", args[i + 2], kCapacityUnits));
+      if (!unit)
+        return Fail(UnitError("capacity", args[i + 2], kCapacityUnits));
       request.capacity = Capacity{Utf8ToUtf16(args[i + 1]), static_cast<calc::CapacityUnit>(*unit)};
       i += 2;
     } else {

@@ -16,7 +16,9 @@ std::string MessageJson(const calc::ResultMessage& message) {
          ", \"text\": " + cli::JsonString(cli::Utf16ToUtf8(message.text)) + "}";
 }
 
-void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+void Print(const std::string& text) {
+  std::fwrite(text.data(), 1, text.size(), stdout);
+}
 
 }  // namespace
 

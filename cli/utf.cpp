@@ -54,13 +54,16 @@ bool DecodeUtf8(std::string_view text, std::size_t& i, char32_t& c) {
   } else {
     return false;
   }
-  if (text.size() - i < length) return false;
+  if (text.size() - i < length)
+    return false;
   for (std::size_t k = 1; k < length; ++k) {
     const auto next = static_cast<std::uint8_t>(text[i + k]);
-    if ((next & 0xC0) != 0x80) return false;
+    if ((next & 0xC0) != 0x80)
+      return false;
     c = (c << 6) | (next & 0x3F);
   }
-  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) return false;
+  if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+    return false;
   i += length;
   return true;
 }

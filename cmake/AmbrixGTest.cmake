@@ -14,3 +14,14 @@ else()
   find_package(GTest REQUIRED)
 endif()
 include(GoogleTest)
+
+# Registers a GoogleTest executable with CTest: each test on its own natively;
+# the whole executable as one test in a cross build, where each start of the
+# executable is a start of Wine.
+function(ambrix_register_test target)
+  if(CMAKE_CROSSCOMPILING)
+    add_test(NAME ${target} COMMAND ${target})
+  else()
+    gtest_discover_tests(${target} DISCOVERY_TIMEOUT 120)
+  endif()
+endfunction()

@@ -9,7 +9,7 @@
 # Without a DISPLAY an Xvfb server is started for the run; AMBRIX_XVFB_DISPLAY
 # names an already running one to share instead.
 #
-#   AMBRIX_WINE_TIMEOUT  seconds before the program is killed (default 300)
+#   AMBRIX_WINE_TIMEOUT  seconds before the program is killed (default 300; 0: never)
 #   AMBRIX_WINE_KEEP=1   keep the prefix copy for a post-mortem
 set -uo pipefail
 
@@ -27,7 +27,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 prefix=""
 xvfb_pid=""
+program_pid=""
 cleanup() {
+  if [ -n "$program_pid" ]; then
+    kill "$program_pid" 2>/dev/null  # timeout passes it on to the program
+  fi
   if [ -n "$prefix" ]; then
     WINEPREFIX="$prefix" wineserver -k 2>/dev/null
     # wineserver -k signals and returns; wait for it to let go of the files.
@@ -69,7 +73,12 @@ elif [ -z "${DISPLAY:-}" ]; then
   export DISPLAY=":$(head -n1 "$display_file")"
 fi
 
-timeout --kill-after=10 "${AMBRIX_WINE_TIMEOUT:-300}" wine "$program" "$@"
+# In the background, so that a TERM from CTest reaches the trap at once:
+# bash holds traps back until a foreground command ends.
+timeout --kill-after=10 "${AMBRIX_WINE_TIMEOUT:-300}" wine "$program" "$@" &
+program_pid=$!
+wait "$program_pid"
 status=$?
+program_pid=""
 [ $status -ne 124 ] || echo "wine-run.sh: $program timed out" >&2
 exit $status

@@ -72,9 +72,9 @@ BOOL CAmbrixDlg::OnInitDialog() {
   SetIcon(m_hIcon, TRUE);
   SetIcon(m_hIcon, FALSE);
 
-  for (CComboBox* list : {&m_timeUnit1, &m_timeUnit2, &m_timeUnit3, &m_timeUnit4, &m_timeUnit5,
-                          &m_currentUnit1, &m_currentUnit2, &m_currentUnit3, &m_currentUnit4,
-                          &m_currentUnit5, &m_capacityUnit}) {
+  for (CComboBox* list :
+       {&m_timeUnit1, &m_timeUnit2, &m_timeUnit3, &m_timeUnit4, &m_timeUnit5, &m_currentUnit1,
+        &m_currentUnit2, &m_currentUnit3, &m_currentUnit4, &m_currentUnit5, &m_capacityUnit}) {
     list->SetCurSel(0);
   }
   for (CEdit* field : {&m_duration1, &m_duration2, &m_duration3, &m_duration4, &m_duration5,
@@ -112,7 +112,9 @@ void CAmbrixDlg::OnPaint() {
   dc.DrawIcon(x, y, m_hIcon);
 }
 
-HCURSOR CAmbrixDlg::OnQueryDragIcon() { return static_cast<HCURSOR>(m_hIcon); }
+HCURSOR CAmbrixDlg::OnQueryDragIcon() {
+  return static_cast<HCURSOR>(m_hIcon);
+}
 
 calc::DutyWindows CAmbrixDlg::ReadDutyWindows() {
   const std::array<CEdit*, 5> durations = {&m_duration1, &m_duration2, &m_duration3, &m_duration4,
@@ -121,9 +123,8 @@ calc::DutyWindows CAmbrixDlg::ReadDutyWindows() {
                                           &m_current5};
   const std::array<CComboBox*, 5> timeUnits = {&m_timeUnit1, &m_timeUnit2, &m_timeUnit3,
                                                &m_timeUnit4, &m_timeUnit5};
-  const std::array<CComboBox*, 5> currentUnits = {&m_currentUnit1, &m_currentUnit2,
-                                                  &m_currentUnit3, &m_currentUnit4,
-                                                  &m_currentUnit5};
+  const std::array<CComboBox*, 5> currentUnits = {&m_currentUnit1, &m_currentUnit2, &m_currentUnit3,
+                                                  &m_currentUnit4, &m_currentUnit5};
   calc::DutyWindows windows;
   CString text;
   for (std::size_t row = 0; row < windows.size(); ++row) {

@@ -20,12 +20,19 @@ CWinApp::CWinApp(const wchar_t* appName) {
 }
 
 CWinApp::~CWinApp() {
-  if (g_currentApp == this) g_currentApp = nullptr;
+  if (g_currentApp == this)
+    g_currentApp = nullptr;
 }
 
-BOOL CWinApp::InitApplication() { return TRUE; }
-BOOL CWinApp::InitInstance() { return TRUE; }
-int CWinApp::ExitInstance() { return 0; }
+BOOL CWinApp::InitApplication() {
+  return TRUE;
+}
+BOOL CWinApp::InitInstance() {
+  return TRUE;
+}
+int CWinApp::ExitInstance() {
+  return 0;
+}
 
 void CWinApp::SetRegistryKey(const wchar_t* companyName) {
   m_registryKey = companyName ? companyName : L"";
@@ -34,9 +41,17 @@ void CWinApp::SetRegistryKey(const wchar_t* companyName) {
   m_pszProfileName = m_profileName.c_str();
 }
 
-CWinApp* AfxGetApp() { return g_currentApp; }
+CWinApp* AfxGetApp() {
+  return g_currentApp;
+}
 
-CWnd* AfxGetMainWnd() { return g_currentApp ? g_currentApp->m_pMainWnd : nullptr; }
+CWnd* AfxGetMainWnd() {
+  return g_currentApp ? g_currentApp->m_pMainWnd : nullptr;
+}
 
-void AfxEnableControlContainer(COccManager*) { g_controlContainerEnabled = true; }
-bool AfxControlContainerEnabled() { return g_controlContainerEnabled; }
+void AfxEnableControlContainer(COccManager*) {
+  g_controlContainerEnabled = true;
+}
+bool AfxControlContainerEnabled() {
+  return g_controlContainerEnabled;
+}

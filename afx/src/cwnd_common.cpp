@@ -15,14 +15,21 @@ BOOL CWnd::UpdateData(BOOL saveAndValidate) {
   return exchange.Failed() ? FALSE : TRUE;
 }
 
-void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
-void CWnd::OnPaint() { Default(); }
-HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }
+void CWnd::OnSysCommand(UINT, LPARAM) {
+  Default();
+}
+void CWnd::OnPaint() {
+  Default();
+}
+HCURSOR CWnd::OnQueryDragIcon() {
+  return reinterpret_cast<HCURSOR>(Default());
+}
 
 // F1 becomes the framework's help command, sent to the main window and routed
 // from there to the application.
 BOOL CWnd::OnHelpInfo(HELPINFO*) {
   CWnd* main = AfxGetMainWnd();
-  if (main != nullptr && main->m_hWnd != nullptr) main->SendMessage(WM_COMMAND, ID_HELP);
+  if (main != nullptr && main->m_hWnd != nullptr)
+    main->SendMessage(WM_COMMAND, ID_HELP);
   return TRUE;
 }

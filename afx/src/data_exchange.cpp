@@ -11,6 +11,7 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {
   // has new controls, so bind again unless it is the same control.
   if (control.m_hWnd != item) {
     control.Detach();
-    if (!control.Attach(item)) pDX->Fail();
+    if (!control.Attach(item))
+      pDX->Fail();
   }
 }

@@ -11,13 +11,17 @@ CDialog::CDialog(UINT templateId, CWnd* parent) : m_nIDTemplate(templateId), m_p
 BOOL CDialog::OnInitDialog() {
   const BOOL listsFilled = ExecuteDlgInit(m_nIDTemplate);
   const BOOL controlsBound = UpdateData(FALSE);
-  if (!listsFilled || !controlsBound) EndDialog(-1);
+  if (!listsFilled || !controlsBound)
+    EndDialog(-1);
   return TRUE;
 }
 
 void CDialog::OnOK() {
-  if (!UpdateData(TRUE)) return;
+  if (!UpdateData(TRUE))
+    return;
   EndDialog(IDOK);
 }
 
-void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+void CDialog::OnCancel() {
+  EndDialog(IDCANCEL);
+}

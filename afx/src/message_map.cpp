@@ -10,7 +10,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UI
   for (const AFX_MSGMAP* map = GetMessageMap(); map != nullptr;
        map = map->pfnGetBaseMap ? map->pfnGetBaseMap() : nullptr) {
     for (const AFX_MSGMAP_ENTRY* entry = map->lpEntries; entry->handler != nullptr; ++entry) {
-      if (entry->message == message && entry->code == code && entry->id == id) return entry;
+      if (entry->message == message && entry->code == code && entry->id == id)
+        return entry;
     }
   }
   return nullptr;
@@ -18,7 +19,8 @@ const AFX_MSGMAP_ENTRY* CCmdTarget::FindMessageEntry(UINT message, UINT code, UI
 
 BOOL CCmdTarget::OnCmdMsg(UINT id, UINT code) {
   const AFX_MSGMAP_ENTRY* entry = FindMessageEntry(WM_COMMAND, code, id);
-  if (entry == nullptr) return FALSE;
+  if (entry == nullptr)
+    return FALSE;
   entry->handler(*this, MAKEWPARAM(id, code), 0);
   return TRUE;
 }

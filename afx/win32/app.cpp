@@ -65,8 +65,12 @@ void CWinApp::OnHelp() {
   }
 }
 
-HINSTANCE AfxGetInstanceHandle() { return g_instance; }
-HINSTANCE AfxGetResourceHandle() { return g_instance; }
+HINSTANCE AfxGetInstanceHandle() {
+  return g_instance;
+}
+HINSTANCE AfxGetResourceHandle() {
+  return g_instance;
+}
 
 int AfxMessageBox(UINT promptId, UINT type) {
   CString prompt;
@@ -79,9 +83,11 @@ int AfxMessageBox(UINT promptId, UINT type) {
 
 int AfxWinMain(HINSTANCE instance, const wchar_t*, int) {
   CWinApp* app = AfxGetApp();
-  if (app == nullptr) return -1;
+  if (app == nullptr)
+    return -1;
   app->InitFramework(instance);
-  if (app->InitApplication() && app->InitInstance()) return app->Run();
+  if (app->InitApplication() && app->InitInstance())
+    return app->Run();
   // InitInstance declined to run: no message loop, only the exit step.
   if (app->m_pMainWnd != nullptr && app->m_pMainWnd->m_hWnd != nullptr) {
     ::DestroyWindow(app->m_pMainWnd->m_hWnd);
@@ -94,10 +100,12 @@ namespace afx::win32 {
 std::span<const std::byte> FindResourceBytes(const wchar_t* name, const wchar_t* type) {
   HINSTANCE instance = AfxGetResourceHandle();
   HRSRC found = ::FindResourceW(instance, name, type);
-  if (found == nullptr) return {};
+  if (found == nullptr)
+    return {};
   HGLOBAL loaded = ::LoadResource(instance, found);
   const void* bytes = loaded ? ::LockResource(loaded) : nullptr;
-  if (bytes == nullptr) return {};
+  if (bytes == nullptr)
+    return {};
   return {static_cast<const std::byte*>(bytes), ::SizeofResource(instance, found)};
 }
 

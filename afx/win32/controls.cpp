@@ -6,7 +6,8 @@
 BOOL CString::LoadString(UINT id) {
   const wchar_t* resource = nullptr;
   // With a zero buffer size the call gives a pointer into the resource itself.
-  const int length = ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&resource), 0);
+  const int length =
+      ::LoadStringW(AfxGetResourceHandle(), id, reinterpret_cast<LPWSTR>(&resource), 0);
   if (length <= 0 || resource == nullptr) {
     text_.clear();
     return FALSE;
@@ -19,11 +20,17 @@ BOOL CMenu::AppendMenu(UINT flags, UINT_PTR idNewItem, const wchar_t* newItem) {
   return ::AppendMenuW(m_hMenu, flags, idNewItem, newItem);
 }
 
-BOOL CDC::DrawIcon(int x, int y, HICON icon) { return ::DrawIcon(m_hDC, x, y, icon); }
+BOOL CDC::DrawIcon(int x, int y, HICON icon) {
+  return ::DrawIcon(m_hDC, x, y, icon);
+}
 
-CPaintDC::CPaintDC(CWnd* window) : m_hWnd(window->m_hWnd) { m_hDC = ::BeginPaint(m_hWnd, &m_ps); }
+CPaintDC::CPaintDC(CWnd* window) : m_hWnd(window->m_hWnd) {
+  m_hDC = ::BeginPaint(m_hWnd, &m_ps);
+}
 
-CPaintDC::~CPaintDC() { ::EndPaint(m_hWnd, &m_ps); }
+CPaintDC::~CPaintDC() {
+  ::EndPaint(m_hWnd, &m_ps);
+}
 
 void CComboBox::GetLBText(int position, CString& text) {
   std::wstring& buffer = text.Native();

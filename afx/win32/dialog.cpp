@@ -13,10 +13,9 @@ namespace {
 // The common-control classes newer than ICC_WIN95_CLASSES, the link control
 // among them: registered for every dialog made from a template, so that the
 // template's controls find their classes.
-constexpr DWORD kNewerControlClasses = ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES |
-                                       ICC_INTERNET_CLASSES | ICC_PAGESCROLLER_CLASS |
-                                       ICC_NATIVEFNTCTL_CLASS | ICC_STANDARD_CLASSES |
-                                       ICC_LINK_CLASS;
+constexpr DWORD kNewerControlClasses =
+    ICC_DATE_CLASSES | ICC_USEREX_CLASSES | ICC_COOL_CLASSES | ICC_INTERNET_CLASSES |
+    ICC_PAGESCROLLER_CLASS | ICC_NATIVEFNTCTL_CLASS | ICC_STANDARD_CLASSES | ICC_LINK_CLASS;
 
 struct TemplatePlacement {
   DWORD style;
@@ -43,7 +42,8 @@ TemplatePlacement ReadPlacement(std::span<const std::byte> dialogTemplate) {
 }
 
 INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message != WM_INITDIALOG) return FALSE;  // the rest reaches the object subclassed
+  if (message != WM_INITDIALOG)
+    return FALSE;  // the rest reaches the object subclassed
   auto* dialog = reinterpret_cast<CDialog*>(lParam);
   afx::win32::SubclassWindow(window, *dialog);
   afx::win32::SetCurrentMessage(window, message, wParam, lParam);
@@ -55,7 +55,8 @@ INT_PTR CALLBACK DialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 INT_PTR CDialog::DoModal() {
   const std::span<const std::byte> dialogTemplate =
       afx::win32::FindResourceBytes(MAKEINTRESOURCEW(m_nIDTemplate), RT_DIALOG);
-  if (dialogTemplate.empty()) return -1;
+  if (dialogTemplate.empty())
+    return -1;
   const TemplatePlacement placement = ReadPlacement(dialogTemplate);
   m_templateStyle = placement.style;
   m_templateAtOrigin = placement.x == 0 && placement.y == 0;
@@ -68,15 +69,16 @@ INT_PTR CDialog::DoModal() {
     owner = AfxGetMainWnd()->m_hWnd;
   }
   return DialogBoxIndirectParamW(AfxGetResourceHandle(),
-                                 reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()),
-                                 owner, &DialogProc, reinterpret_cast<LPARAM>(this));
+                                 reinterpret_cast<const DLGTEMPLATE*>(dialogTemplate.data()), owner,
+                                 &DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 BOOL CDialog::HandleInitDialog() {
   RECT before;
   ::GetWindowRect(m_hWnd, &before);
   const BOOL result = OnInitDialog();
-  if (m_hWnd == nullptr) return result;
+  if (m_hWnd == nullptr)
+    return result;
 
   // A dialog that its initialisation neither showed nor moved, placed at 0, 0
   // by a template without a centring or alignment style, is centred over its
@@ -95,12 +97,15 @@ BOOL CDialog::HandleInitDialog() {
   return result;
 }
 
-void CDialog::EndDialog(int result) { ::EndDialog(m_hWnd, result); }
+void CDialog::EndDialog(int result) {
+  ::EndDialog(m_hWnd, result);
+}
 
 BOOL CDialog::ExecuteDlgInit(UINT templateId) {
   const std::span<const std::byte> data = afx::win32::FindResourceBytes(
       MAKEINTRESOURCEW(templateId), MAKEINTRESOURCEW(afx::win32::kDlgInitResourceType));
-  if (data.empty()) return TRUE;  // nothing to fill
+  if (data.empty())
+    return TRUE;  // nothing to fill
   using afx::detail::DlgInitEntry;
   const bool done = afx::detail::ForEachDlgInitEntry(data, [this](const DlgInitEntry& entry) {
     const LPARAM text = reinterpret_cast<LPARAM>(entry.data.data());

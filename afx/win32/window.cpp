@@ -26,7 +26,8 @@ void Unsubclass(CWnd& wnd) {
 
 LRESULT CALLBACK SubclassedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* wnd = static_cast<CWnd*>(GetPropW(window, kObjectProperty));
-  if (wnd == nullptr) return DefWindowProcW(window, message, wParam, lParam);
+  if (wnd == nullptr)
+    return DefWindowProcW(window, message, wParam, lParam);
 
   const CurrentMessage outer = t_current;
   t_current = {window, message, wParam, lParam};
@@ -51,8 +52,8 @@ LRESULT CALLBACK SubclassedWindowProc(HWND window, UINT message, WPARAM wParam, 
 void SubclassWindow(HWND window, CWnd& wnd) {
   wnd.m_hWnd = window;
   SetPropW(window, kObjectProperty, &wnd);
-  wnd.m_pfnSuper = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
-      window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedWindowProc)));
+  wnd.m_pfnSuper = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&SubclassedWindowProc)));
 }
 
 void SetCurrentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -63,12 +64,14 @@ void SetCurrentMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
 
 CWnd::~CWnd() {
   // Releases the binding only: a bound control belongs to its dialog.
-  if (m_hWnd != nullptr && IsWindow(m_hWnd)) afx::win32::Unsubclass(*this);
+  if (m_hWnd != nullptr && IsWindow(m_hWnd))
+    afx::win32::Unsubclass(*this);
   m_hWnd = nullptr;
 }
 
 BOOL CWnd::Attach(HWND window) {
-  if (window == nullptr || m_hWnd != nullptr) return FALSE;
+  if (window == nullptr || m_hWnd != nullptr)
+    return FALSE;
   m_hWnd = window;
   return TRUE;
 }
@@ -83,9 +86,13 @@ LRESULT CWnd::SendMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return ::SendMessageW(m_hWnd, message, wParam, lParam);
 }
 
-void CWnd::SetWindowText(const wchar_t* text) { ::SetWindowTextW(m_hWnd, text); }
+void CWnd::SetWindowText(const wchar_t* text) {
+  ::SetWindowTextW(m_hWnd, text);
+}
 
-int CWnd::GetWindowTextLength() const { return ::GetWindowTextLengthW(m_hWnd); }
+int CWnd::GetWindowTextLength() const {
+  return ::GetWindowTextLengthW(m_hWnd);
+}
 
 void CWnd::GetWindowText(CString& text) const {
   std::wstring& buffer = text.Native();
@@ -94,26 +101,34 @@ void CWnd::GetWindowText(CString& text) const {
   buffer.resize(static_cast<std::size_t>(length > 0 ? length : 0));
 }
 
-void CWnd::GetDlgItem(int id, HWND* window) const { *window = ::GetDlgItem(m_hWnd, id); }
+void CWnd::GetDlgItem(int id, HWND* window) const {
+  *window = ::GetDlgItem(m_hWnd, id);
+}
 
-BOOL CWnd::IsIconic() const { return ::IsIconic(m_hWnd); }
+BOOL CWnd::IsIconic() const {
+  return ::IsIconic(m_hWnd);
+}
 
-void CWnd::GetClientRect(RECT* rect) const { ::GetClientRect(m_hWnd, rect); }
+void CWnd::GetClientRect(RECT* rect) const {
+  ::GetClientRect(m_hWnd, rect);
+}
 
 HICON CWnd::SetIcon(HICON icon, BOOL bigIcon) {
-  return reinterpret_cast<HICON>(SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL,
-                                             reinterpret_cast<LPARAM>(icon)));
+  return reinterpret_cast<HICON>(
+      SendMessage(WM_SETICON, bigIcon ? ICON_BIG : ICON_SMALL, reinterpret_cast<LPARAM>(icon)));
 }
 
 CMenu* CWnd::GetSystemMenu(BOOL revert) {
   HMENU menu = ::GetSystemMenu(m_hWnd, revert);
-  if (menu == nullptr) return nullptr;
+  if (menu == nullptr)
+    return nullptr;
   m_systemMenu.Attach(menu);
   return &m_systemMenu;
 }
 
 int CWnd::MessageBox(const wchar_t* text, const wchar_t* caption, UINT type) {
-  if (caption == nullptr && AfxGetApp() != nullptr) caption = AfxGetApp()->m_pszAppName;
+  if (caption == nullptr && AfxGetApp() != nullptr)
+    caption = AfxGetApp()->m_pszAppName;
   return ::MessageBoxW(m_hWnd, text, caption, type);
 }
 
@@ -135,10 +150,14 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
   LONG x = (around.left + around.right) / 2 - width / 2;
   LONG y = (around.top + around.bottom) / 2 - height / 2;
   // Keep the whole window inside the work area, its top-left corner first.
-  if (x + width > work.right) x = work.right - width;
-  if (x < work.left) x = work.left;
-  if (y + height > work.bottom) y = work.bottom - height;
-  if (y < work.top) y = work.top;
+  if (x + width > work.right)
+    x = work.right - width;
+  if (x < work.left)
+    x = work.left;
+  if (y + height > work.bottom)
+    y = work.bottom - height;
+  if (y < work.top)
+    y = work.top;
   ::SetWindowPos(m_hWnd, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
@@ -163,7 +182,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     return entry->handler(*this, wParam, lParam);
   }
   // Commands nobody in the window handles go on to the application.
-  if (message == WM_COMMAND && AfxGetApp() != nullptr && AfxGetApp()->OnCmdMsg(id, code)) return 0;
+  if (message == WM_COMMAND && AfxGetApp() != nullptr && AfxGetApp()->OnCmdMsg(id, code))
+    return 0;
   return ::CallWindowProcW(m_pfnSuper ? m_pfnSuper : ::DefWindowProcW, m_hWnd, message, wParam,
                            lParam);
 }

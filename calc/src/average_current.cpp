@@ -15,8 +15,9 @@ struct ScaledWindow {
 
 ScaledWindow Scale(const DutyWindow& window) {
   // Divide by the divisor; a multiplication by its reciprocal rounds differently.
-  return {ParseEntry(window.duration) / static_cast<double>(TimeUnitDivisor(window.timeUnit)),
-          ParseEntry(window.current) * static_cast<double>(CurrentUnitMultiplier(window.currentUnit))};
+  return {
+      ParseEntry(window.duration) / static_cast<double>(TimeUnitDivisor(window.timeUnit)),
+      ParseEntry(window.current) * static_cast<double>(CurrentUnitMultiplier(window.currentUnit))};
 }
 
 }  // namespace

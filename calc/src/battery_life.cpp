@@ -9,7 +9,8 @@ namespace calc {
 
 std::int32_t TruncateDays(double days) {
   constexpr double kTwoTo63 = 9223372036854775808.0;
-  if (!std::isfinite(days) || std::fabs(days) >= kTwoTo63) return 0;
+  if (!std::isfinite(days) || std::fabs(days) >= kTwoTo63)
+    return 0;
   const auto whole = static_cast<std::int64_t>(days);  // truncates toward zero
   // The low 32 bits, read as two's complement.
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(static_cast<std::uint64_t>(whole)));

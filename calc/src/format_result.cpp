@@ -23,7 +23,8 @@ void AppendDecimal(std::u16string& out, std::int32_t value) {
     digits[count++] = static_cast<char16_t>(u'0' + magnitude % 10);
     magnitude /= 10;
   } while (magnitude != 0);
-  while (count > 0) out.push_back(digits[--count]);
+  while (count > 0)
+    out.push_back(digits[--count]);
 }
 
 std::u16string FormatResultValues(std::u16string_view pattern,
@@ -48,7 +49,8 @@ std::u16string FormatResultValues(std::u16string_view pattern,
     } else {
       AppendDecimal(out, next->AsInt());
     }
-    if (next != values.end()) ++next;
+    if (next != values.end())
+      ++next;
     i += conversion.size();
   }
   return out;

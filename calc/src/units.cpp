@@ -15,14 +15,19 @@ constexpr std::array<std::uint32_t, 2> kCapacityMultipliers = {1, 1000};
 template <class Unit, std::size_t N>
 std::uint32_t Lookup(const std::array<std::uint32_t, N>& table, Unit unit) {
   const auto position = static_cast<std::int32_t>(unit);
-  if (position < 0 || static_cast<std::size_t>(position) >= N) return table[0];
+  if (position < 0 || static_cast<std::size_t>(position) >= N)
+    return table[0];
   return table[static_cast<std::size_t>(position)];
 }
 
 }  // namespace
 
-std::uint32_t TimeUnitDivisor(TimeUnit unit) { return Lookup(kTimeDivisors, unit); }
-std::uint32_t CurrentUnitMultiplier(CurrentUnit unit) { return Lookup(kCurrentMultipliers, unit); }
+std::uint32_t TimeUnitDivisor(TimeUnit unit) {
+  return Lookup(kTimeDivisors, unit);
+}
+std::uint32_t CurrentUnitMultiplier(CurrentUnit unit) {
+  return Lookup(kCurrentMultipliers, unit);
+}
 std::uint32_t CapacityUnitMultiplier(CapacityUnit unit) {
   return Lookup(kCapacityMultipliers, unit);
 }

@@ -25,7 +25,8 @@ std::uint64_t Bits(double value) {
 // Five rows at "0" s / "0" uA, as the window starts.
 DutyWindows InitialRows() {
   DutyWindows rows;
-  for (DutyWindow& row : rows) row = {u"0", TimeUnit::kSeconds, u"0", CurrentUnit::kMicroamps};
+  for (DutyWindow& row : rows)
+    row = {u"0", TimeUnit::kSeconds, u"0", CurrentUnit::kMicroamps};
   return rows;
 }
 
@@ -63,7 +64,8 @@ TEST_P(AverageCurrentCases, ComputesAndWords) {
 DutyWindows Rows(std::initializer_list<DutyWindow> given) {
   DutyWindows rows = InitialRows();
   std::size_t k = 0;
-  for (const DutyWindow& row : given) rows[k++] = row;
+  for (const DutyWindow& row : given)
+    rows[k++] = row;
   return rows;
 }
 
@@ -98,17 +100,21 @@ INSTANTIATE_TEST_SUITE_P(
         AverageCase{"letters after the number are ignored, the list gives the unit",
                     Rows({{u"1", s, u"5mA", uA}}), 5.0, u"5.000"},
         AverageCase{"microseconds divide by a million",
-                    Rows({{u"3", us, u"2", A}, {u"7", us, u"0", uA}}), (2e6 * (3.0 / 1e6)) /
-                    ((3.0 / 1e6) + (7.0 / 1e6)), u"600000.000"},
+                    Rows({{u"3", us, u"2", A}, {u"7", us, u"0", uA}}),
+                    (2e6 * (3.0 / 1e6)) / ((3.0 / 1e6) + (7.0 / 1e6)), u"600000.000"},
         AverageCase{"a negative zero in every row keeps the sign",
-                    Rows({{u"-0", s, u"1", uA}, {u"-0", s, u"1", uA}, {u"-0", s, u"1", uA},
-                          {u"-0", s, u"1", uA}, {u"-0", s, u"1", uA}}),
+                    Rows({{u"-0", s, u"1", uA},
+                          {u"-0", s, u"1", uA},
+                          {u"-0", s, u"1", uA},
+                          {u"-0", s, u"1", uA},
+                          {u"-0", s, u"1", uA}}),
                     -std::numeric_limits<double>::quiet_NaN(), u"-1.#IO"}));
 
 TEST(AverageCurrent, ScaledDurationIsADivisionNotAReciprocalProduct) {
   // 3 ms: 3/1000 and 3*0.001 are different doubles; only the quotient is right.
   ASSERT_NE(Bits(3.0 / 1000.0), Bits(3.0 * 0.001));
-  const double average = calc::ComputeAverageCurrent(Rows({{u"3", ms, u"1", A}, {u"1", s, u"0", uA}}));
+  const double average =
+      calc::ComputeAverageCurrent(Rows({{u"3", ms, u"1", A}, {u"1", s, u"0", uA}}));
   const double t = 3.0 / 1000.0;
   EXPECT_EQ(Bits(average), Bits((1e6 * t) / (t + 1.0)));
 }
@@ -122,8 +128,8 @@ TEST(AverageCurrent, InfiniteCurrentOverZeroTimeIsNaN) {
 TEST(AverageCurrent, UnitPositionsOutsideTheTablesReadTheFirstEntry) {
   // -1 is what an unselected list reports; 3 and a huge value must not read past the table.
   for (const std::int32_t position : {-1, 3, 1 << 30, -7}) {
-    const auto rows = Rows({{u"2", static_cast<TimeUnit>(position), u"4",
-                             static_cast<CurrentUnit>(position)}});
+    const auto rows =
+        Rows({{u"2", static_cast<TimeUnit>(position), u"4", static_cast<CurrentUnit>(position)}});
     EXPECT_EQ(calc::ComputeAverageCurrent(rows), 4.0) << "position " << position;
   }
 }
@@ -131,8 +137,7 @@ TEST(AverageCurrent, UnitPositionsOutsideTheTablesReadTheFirstEntry) {
 TEST(AverageCurrentMessage, TitleAndTextCharacterForCharacter) {
   const calc::ResultMessage message = calc::FormatAverageCurrentMessage(204.95);
   EXPECT_EQ(message.title, u"\u8BA1\u7B97\u5E73\u5747\u529F\u8017");
-  EXPECT_EQ(message.text,
-            u"\u5F97\u5230\u5E73\u5747\u529F\u8017\u662F:204.950uA.\r\n");
+  EXPECT_EQ(message.text, u"\u5F97\u5230\u5E73\u5747\u529F\u8017\u662F:204.950uA.\r\n");
 }
 
 }  // namespace

@@ -18,7 +18,8 @@ using calc::TimeUnit;
 // Row 1 at 1 s with the given current in uA, rows 2 to 5 at "0".
 double AverageOfOneSecondAt(const char16_t* microamps) {
   DutyWindows rows;
-  for (auto& row : rows) row = {u"0", TimeUnit::kSeconds, u"0", CurrentUnit::kMicroamps};
+  for (auto& row : rows)
+    row = {u"0", TimeUnit::kSeconds, u"0", CurrentUnit::kMicroamps};
   rows[0].duration = u"1";
   rows[0].current = microamps;
   return calc::ComputeAverageCurrent(rows);
@@ -53,25 +54,25 @@ TEST_P(BatteryLifeCases, ComputesAndWords) {
 
 INSTANTIATE_TEST_SUITE_P(
     WorkedExamples, BatteryLifeCases,
-    testing::Values(
-        LifeCase{"10 uA from 2000 mAh", u"10", u"2000", CapacityUnit::kMilliampHours,
-                 u"22.831年≈8333", 8333},
-        LifeCase{"the same battery given as 2 Ah", u"10", u"2", CapacityUnit::kAmpHours,
-                 u"22.831年≈8333", 8333},
-        LifeCase{"21 mAh at 1 uA: P is the largest double below 875", u"1", u"21",
-                 CapacityUnit::kMilliampHours, u"2.397年≈874", 874},
-        LifeCase{"zero average current: infinite life, no days", u"0", u"2000",
-                 CapacityUnit::kMilliampHours, u"1.#IO年≈0", 0},
-        LifeCase{"zero current and zero capacity: NaN", u"0", u"0", CapacityUnit::kMilliampHours,
-                 u"-1.#IO年≈0", 0},
-        LifeCase{"8333333333 days wrap modulo 2^32", u"0.00001", u"2000",
-                 CapacityUnit::kMilliampHours, u"22831050.228年≈-256601259", -256601259},
-        LifeCase{"a negative capacity truncates toward zero", u"1", u"-1",
-                 CapacityUnit::kMilliampHours, u"-0.114年≈-41", -41},
-        LifeCase{"an unselected capacity list counts as mA/h", u"10", u"2000",
-                 static_cast<CapacityUnit>(-1), u"22.831年≈8333", 8333},
-        LifeCase{"digits the field refuses are still read", u"10", u"2000abc",
-                 CapacityUnit::kMilliampHours, u"22.831年≈8333", 8333}));
+    testing::Values(LifeCase{"10 uA from 2000 mAh", u"10", u"2000", CapacityUnit::kMilliampHours,
+                             u"22.831年≈8333", 8333},
+                    LifeCase{"the same battery given as 2 Ah", u"10", u"2", CapacityUnit::kAmpHours,
+                             u"22.831年≈8333", 8333},
+                    LifeCase{"21 mAh at 1 uA: P is the largest double below 875", u"1", u"21",
+                             CapacityUnit::kMilliampHours, u"2.397年≈874", 874},
+                    LifeCase{"zero average current: infinite life, no days", u"0", u"2000",
+                             CapacityUnit::kMilliampHours, u"1.#IO年≈0", 0},
+                    LifeCase{"zero current and zero capacity: NaN", u"0", u"0",
+                             CapacityUnit::kMilliampHours, u"-1.#IO年≈0", 0},
+                    LifeCase{"8333333333 days wrap modulo 2^32", u"0.00001", u"2000",
+                             CapacityUnit::kMilliampHours, u"22831050.228年≈-256601259",
+                             -256601259},
+                    LifeCase{"a negative capacity truncates toward zero", u"1", u"-1",
+                             CapacityUnit::kMilliampHours, u"-0.114年≈-41", -41},
+                    LifeCase{"an unselected capacity list counts as mA/h", u"10", u"2000",
+                             static_cast<CapacityUnit>(-1), u"22.831年≈8333", 8333},
+                    LifeCase{"digits the field refuses are still read", u"10", u"2000abc",
+                             CapacityUnit::kMilliampHours, u"22.831年≈8333", 8333}));
 
 TEST(BatteryLife, DaysComeFromTheRoundedYears) {
   // (21 * 1000) / (1 * 24 * 365) * 365 is just below 875, while 21000 / 24 is 875 exactly.
@@ -82,9 +83,10 @@ TEST(BatteryLife, DaysComeFromTheRoundedYears) {
 
 TEST(BatteryLife, InitialWindowGivesNaNAndZeroDays) {
   DutyWindows rows;
-  for (auto& row : rows) row = {u"0", TimeUnit::kSeconds, u"0", CurrentUnit::kMicroamps};
-  const calc::BatteryLife life =
-      calc::ComputeBatteryLife(u"2000", CapacityUnit::kMilliampHours, calc::ComputeAverageCurrent(rows));
+  for (auto& row : rows)
+    row = {u"0", TimeUnit::kSeconds, u"0", CurrentUnit::kMicroamps};
+  const calc::BatteryLife life = calc::ComputeBatteryLife(u"2000", CapacityUnit::kMilliampHours,
+                                                          calc::ComputeAverageCurrent(rows));
   EXPECT_TRUE(std::isnan(life.years));
   EXPECT_EQ(life.days, 0);
 }
@@ -116,14 +118,17 @@ TEST(TruncateDays, TruncatesTowardZeroAndWrapsThe64BitValue) {
       {-kInf, 0, "minus infinity"},
       {std::numeric_limits<double>::quiet_NaN(), 0, "not-a-number"},
   };
-  for (const auto& c : cases) EXPECT_EQ(calc::TruncateDays(c.value), c.days) << c.why;
+  for (const auto& c : cases)
+    EXPECT_EQ(calc::TruncateDays(c.value), c.days) << c.why;
 }
 
 TEST(BatteryLifeMessage, TitleAndTextCharacterForCharacter) {
   const calc::ResultMessage message = calc::FormatBatteryLifeMessage({22.83105022831050, 8333});
   EXPECT_EQ(message.title, u"\u8BA1\u7B97\u7535\u6C60\u5E74\u9650");
-  EXPECT_EQ(message.text, u"\u5F97\u5230\u7535\u6C60\u4F7F\u7528\u5E74\u9650\u662F: "
-                          u"22.831\u5E74\u2248" u"8333\u5929.\r\n");
+  EXPECT_EQ(message.text,
+            u"\u5F97\u5230\u7535\u6C60\u4F7F\u7528\u5E74\u9650\u662F: "
+            u"22.831\u5E74\u2248"
+            u"8333\u5929.\r\n");
 }
 
 }  // namespace

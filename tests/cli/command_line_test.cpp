@@ -12,7 +12,9 @@
 
 namespace {
 
-cli::ParseOutcome Parse(std::vector<std::string_view> args) { return cli::ParseCommandLine(args); }
+cli::ParseOutcome Parse(std::vector<std::string_view> args) {
+  return cli::ParseCommandLine(args);
+}
 
 TEST(CommandLine, WindowsFillRowsInOrderAndTheRestStayAtZero) {
   const auto outcome = Parse({"--window", "10", "ms", "20", "mA", "--window", "990", "ms", "5",
@@ -66,7 +68,8 @@ TEST(CommandLine, MalformedLinesAreErrors) {
 
 TEST(CommandLine, ASixthWindowIsAnError) {
   std::vector<std::string_view> args;
-  for (int k = 0; k < 5; ++k) args.insert(args.end(), {"--window", "1", "s", "1", "uA"});
+  for (int k = 0; k < 5; ++k)
+    args.insert(args.end(), {"--window", "1", "s", "1", "uA"});
   EXPECT_TRUE(cli::ParseCommandLine(args).request) << "five are fine";
   args.insert(args.end(), {"--window", "1", "s", "1", "uA"});
   const auto outcome = cli::ParseCommandLine(args);
@@ -77,7 +80,10 @@ TEST(CommandLine, ASixthWindowIsAnError) {
 TEST(Utf, RoundTripsAndReplacesMalformedInput) {
   EXPECT_EQ(cli::Utf8ToUtf16("\xE7\x94\xB5\xF0\x9F\x94\x8B"), u"电\U0001F50B");
   EXPECT_EQ(cli::Utf16ToUtf8(u"电\U0001F50B≈"), "\xE7\x94\xB5\xF0\x9F\x94\x8B\xE2\x89\x88");
-  EXPECT_EQ(cli::Utf8ToUtf16("1\xFF" "2"), u"1\uFFFD2") << "a stray byte";
+  EXPECT_EQ(cli::Utf8ToUtf16("1\xFF"
+                             "2"),
+            u"1\uFFFD2")
+      << "a stray byte";
   EXPECT_EQ(cli::Utf8ToUtf16("\xC0\xB1"), u"\uFFFD\uFFFD") << "an overlong '1' is not a digit";
   EXPECT_EQ(cli::Utf8ToUtf16("\xED\xA0\x80"), u"\uFFFD\uFFFD\uFFFD") << "an encoded surrogate";
   EXPECT_EQ(cli::Utf16ToUtf8(std::u16string(1, char16_t{0xD800})), "\xEF\xBF\xBD");

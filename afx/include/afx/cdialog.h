@@ -36,7 +36,7 @@ class CDialog : public CWnd {
   DECLARE_MESSAGE_MAP()
 
  private:
-  bool m_templateAtOrigin = false;    // template places the dialog at 0, 0
+  bool m_templateAtOrigin = false;  // template places the dialog at 0, 0
   DWORD m_templateStyle = 0;
 
  public:
