@@ -99,7 +99,9 @@ const CloseCase kCloseWays[] = {
     {"Alt+F4", [](HWND) { PressKey(VK_F4, {VK_MENU}); }},
     {"a click on 确定",
      [](HWND about) { PostMessageW(GetDlgItem(about, kAboutOk), BM_CLICK, 0, 0); }},
-    {"the close box", [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"the close box's command, SC_CLOSE",
+     [](HWND about) { PostMessageW(about, WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"a mouse click on the close box", [](HWND about) { ClickAt(CloseBoxPoint(about)); }},
 };
 
 using AboutClosed = AmbrixTestWithParam<CloseCase>;

@@ -9,6 +9,7 @@
 #include "ambrix_fixture.h"
 #include "running_ambrix.h"
 #include "user_input.h"
+#include "window_query.h"
 
 namespace e2e {
 namespace {
@@ -124,8 +125,13 @@ const CloseCase kCloseWays[] = {
        app.Activate();
        PressKey(VK_F4, {VK_MENU});
      }},
-    {"the close box (system command SC_CLOSE)",
+    {"the close box's command, SC_CLOSE",
      [](RunningAmbrix& app) { PostMessageW(app.Window(), WM_SYSCOMMAND, SC_CLOSE, 0); }},
+    {"a mouse click on the close box",
+     [](RunningAmbrix& app) {
+       app.Activate();
+       ClickAt(CloseBoxPoint(app.Window()));
+     }},
 };
 INSTANTIATE_TEST_SUITE_P(Ways, Closing, testing::ValuesIn(kCloseWays));
 

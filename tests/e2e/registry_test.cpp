@@ -13,9 +13,22 @@ namespace {
 
 constexpr wchar_t kSettingsRoot[] = L"Software\\应用程序向导生成的本地应用程序";
 
+// HKCU\Software as it was before the first test started the program: every
+// run of the session, not only this test's, must leave it as it was.
+class RegistryBaseline : public testing::Environment {
+ public:
+  void SetUp() override { keys_ = SubkeyNames(HKEY_CURRENT_USER, L"Software"); }
+  static const std::vector<std::wstring>& Keys() { return keys_; }
+
+ private:
+  static inline std::vector<std::wstring> keys_;
+};
+
+[[maybe_unused]] testing::Environment* const kBaseline =
+    testing::AddGlobalTestEnvironment(new RegistryBaseline);
+
 TEST(Registry, ARunLeavesNoKeyBehind) {
-  const std::vector<std::wstring> before = SubkeyNames(HKEY_CURRENT_USER, L"Software");
-  ASSERT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsRoot)) << "a clean start";
+  ASSERT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsRoot)) << "no earlier run left it";
   {
     RunningAmbrix app;
     app.Calculate(kCalcBatteryLife);
@@ -29,7 +42,8 @@ TEST(Registry, ARunLeavesNoKeyBehind) {
     ASSERT_TRUE(app.WaitForExit().ended);
   }
   EXPECT_FALSE(KeyExists(HKEY_CURRENT_USER, kSettingsRoot));
-  EXPECT_EQ(SubkeyNames(HKEY_CURRENT_USER, L"Software"), before) << "no new key of any name";
+  EXPECT_EQ(SubkeyNames(HKEY_CURRENT_USER, L"Software"), RegistryBaseline::Keys())
+      << "no new key of any name, from this run or an earlier one";
 }
 
 }  // namespace

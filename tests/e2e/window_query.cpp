@@ -103,6 +103,20 @@ std::vector<std::wstring> StaticTexts(HWND dialog) {
   return texts;
 }
 
+POINT CloseBoxPoint(HWND window) {
+  const RECT rect = WindowRect(window);
+  for (int y = rect.top; y < rect.top + GetSystemMetrics(SM_CYCAPTION) * 2; ++y) {
+    for (int x = rect.right - 1; x > (rect.left + rect.right) / 2; --x) {
+      if (SendWithTimeout(window, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) {
+        // Well inside the box, away from its edge.
+        const int inset = GetSystemMetrics(SM_CXSIZE) / 3;
+        return {x - inset, y + inset};
+      }
+    }
+  }
+  throw DriverError(L"no close box on the caption");
+}
+
 RECT WindowRect(HWND window) {
   RECT rect{};
   GetWindowRect(window, &rect);

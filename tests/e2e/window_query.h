@@ -36,6 +36,10 @@ int FocusedControlId(HWND dialog);
 // Static texts of a dialog in window order, icons left out.
 std::vector<std::wstring> StaticTexts(HWND dialog);
 
+// A screen point on the window's close box, found by asking the window what
+// lies under the points of its caption (WM_NCHITTEST).
+POINT CloseBoxPoint(HWND window);
+
 RECT WindowRect(HWND window);
 POINT Centre(const RECT& rect);
 
