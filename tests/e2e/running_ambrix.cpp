@@ -48,6 +48,16 @@ RunningAmbrix::RunningAmbrix(const std::wstring& arguments) {
     throw DriverError(L"cannot start " + program + L" (error " + std::to_wstring(GetLastError()) +
                       L")");
   }
+  try {
+    WaitForCalculator();
+  } catch (...) {
+    // No destructor runs for an object whose constructor throws.
+    End();
+    throw;
+  }
+}
+
+void RunningAmbrix::WaitForCalculator() {
   WaitOrThrow(
       [&] {
         window_ = FindCalculatorOf(process_.dwProcessId);
@@ -61,13 +71,17 @@ RunningAmbrix::RunningAmbrix(const std::wstring& arguments) {
               kStartTimeout, L"the calculator window to become active with a focused control");
 }
 
-RunningAmbrix::~RunningAmbrix() {
+void RunningAmbrix::End() {
   if (Running()) {
     TerminateProcess(process_.hProcess, 1);
     WaitForSingleObject(process_.hProcess, static_cast<DWORD>(kReplyTimeout.count()));
   }
   CloseHandle(process_.hThread);
   CloseHandle(process_.hProcess);
+}
+
+RunningAmbrix::~RunningAmbrix() {
+  End();
 }
 
 HWND RunningAmbrix::Control(int id) const {

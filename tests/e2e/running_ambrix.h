@@ -92,6 +92,10 @@ class RunningAmbrix {
   ExitObservation WaitForExit(milliseconds timeout = kReplyTimeout) const;
 
  private:
+  void WaitForCalculator();
+  // Ends the process if it still runs, and lets go of it.
+  void End();
+
   PROCESS_INFORMATION process_{};
   HWND window_ = nullptr;
   DWORD thread_ = 0;
