@@ -111,11 +111,11 @@ INSTANTIATE_TEST_SUITE_P(
                     -std::numeric_limits<double>::quiet_NaN(), u"-1.#IO"}));
 
 TEST(AverageCurrent, ScaledDurationIsADivisionNotAReciprocalProduct) {
-  // 3 ms: 3/1000 and 3*0.001 are different doubles; only the quotient is right.
-  ASSERT_NE(Bits(3.0 / 1000.0), Bits(3.0 * 0.001));
+  // 9 ms: 9/1000 and 9*0.001 are different doubles; only the quotient is right.
+  ASSERT_NE(Bits(9.0 / 1000.0), Bits(9.0 * 0.001));
   const double average =
-      calc::ComputeAverageCurrent(Rows({{u"3", ms, u"1", A}, {u"1", s, u"0", uA}}));
-  const double t = 3.0 / 1000.0;
+      calc::ComputeAverageCurrent(Rows({{u"9", ms, u"1", A}, {u"1", s, u"0", uA}}));
+  const double t = 9.0 / 1000.0;
   EXPECT_EQ(Bits(average), Bits((1e6 * t) / (t + 1.0)));
 }
 
