@@ -47,7 +47,7 @@
 // link opens it.  The resource compiler cannot splice a macro into a control
 // text, so the link's text repeats it inside <a></a>; the resource tests hold
 // the two together.
-#define AMBRIX_CONTACT_ADDRESS L"www.norvale.example"
-#define AMBRIX_CONTACT_LINK_TEXT "<a>www.norvale.example</a>"
+#define AMBRIX_CONTACT_ADDRESS L"www.nrv.example"
+#define AMBRIX_CONTACT_LINK_TEXT "<a>www.nrv.example</a>"
 
 #endif

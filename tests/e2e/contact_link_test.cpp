@@ -20,7 +20,7 @@
 namespace e2e {
 namespace {
 
-constexpr wchar_t kAddress[] = L"www.norvale.example";
+constexpr wchar_t kAddress[] = L"www.nrv.example";
 // Wine's shell, like Windows', turns a bare "www." name into an http address
 // and opens it with the http handler.
 constexpr wchar_t kHttpHandler[] = L"Software\\Classes\\http\\shell\\open\\command";
