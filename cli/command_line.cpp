@@ -26,10 +26,10 @@ std::optional<std::int32_t> FindUnit(const std::array<std::string_view, N>& name
 template <std::size_t N>
 std::string UnitError(std::string_view what, std::string_view name,
                       const std::array<std::string_view, N>& names) {
-  std::string error = "unknown " + std::string(what) + " unit '" + std::string(name) + "' (one of";
-  for (std::string_view n : names)
-    error += " " + std::string(n);
-  return error + ")";
+  std::string error = "unknown ";
+  error.append(what).append(" unit '").append(name).append("' (one of");
+  for (std::string_view n : names) error.append(" ").append(n);
+  return error.append(")");
 }
 
 ParseOutcome Fail(std::string error) {
