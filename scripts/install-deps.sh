@@ -6,7 +6,7 @@ set -euo pipefail
 
 native=(build-essential cmake ninja-build git libgtest-dev libgmock-dev libbenchmark-dev
         libfast-float-dev nlohmann-json3-dev clang-format python3)
-windows=(mingw-w64 wine wine32 fonts-wine xvfb xauth x11-apps xdotool fonts-wqy-microhei
+windows=(mingw-w64 wine wine32 xvfb xauth x11-apps xdotool fonts-wqy-microhei
          python3-pefile imagemagick)
 
 wanted=()

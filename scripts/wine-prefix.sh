@@ -50,7 +50,8 @@ REG
 }
 
 wanted_stamp() {
-  { settings; wine --version; } | sha256sum | cut -d' ' -f1
+  # Wine's own fonts (fonts-wine) count too: the prefix caches the font list.
+  { settings; wine --version; ls /usr/share/wine/fonts 2>/dev/null; } | sha256sum | cut -d' ' -f1
 }
 
 # Mono and Gecko installers would ask, in a window, whether to download;
