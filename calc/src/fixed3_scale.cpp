@@ -2,7 +2,7 @@
 
 #include <cassert>
 
-#include "fixed3_uint128.h"
+#include "wide_multiply.h"
 #include "pow5_table.h"
 
 namespace calc::detail {
@@ -17,8 +17,8 @@ namespace calc::detail {
 Fixed3Scaled ScaleByPow10(std::uint64_t m, int e, int q) {
   assert(q >= kPow5Low && q <= kPow5High);
   const Pow5Mantissa& pow5 = kPow5Table[q - kPow5Low];
-  const Fixed3Uint128 by_high = Fixed3Multiply(m, pow5.high);
-  const Fixed3Uint128 by_low = Fixed3Multiply(m, pow5.low);
+  const Uint128 by_high = Multiply(m, pow5.high);
+  const Uint128 by_low = Multiply(m, pow5.low);
   const std::uint64_t middle = by_high.low + by_low.high;
   const std::uint64_t high = by_high.high + (middle < by_high.low ? 1u : 0u);
   const int shift = 63 - e - Pow5BinaryExponent(q) - q - 64;

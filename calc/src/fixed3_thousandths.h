@@ -7,17 +7,17 @@
 #include <cstdint>
 
 #include "fixed3_digits.h"
-#include "fixed3_uint128.h"
+#include "wide_multiply.h"
 
 namespace calc::detail {
 namespace fixed3_thousandths {
 
-inline bool Below(Fixed3Uint128 a, Fixed3Uint128 b) {
+inline bool Below(Uint128 a, Uint128 b) {
   return a.high < b.high || (a.high == b.high && a.low < b.low);
 }
 
 // value * 2^shift for shift in [0, 127 - bit length of value].
-inline Fixed3Uint128 ShiftedLeft(std::uint64_t value, int shift) {
+inline Uint128 ShiftedLeft(std::uint64_t value, int shift) {
   if (shift >= 64)
     return {value << (shift - 64), 0};
   if (shift == 0)
@@ -57,8 +57,8 @@ inline std::uint64_t RoundToThousandths(std::uint64_t m, int e) {
   // s = 13 - E = 17 - length either way.
   const int s = 17 - DecimalLength(whole);
   assert(s >= 1 && s <= 17);
-  const Fixed3Uint128 left = Fixed3Multiply(2 * kFixed3Pow10[s], rest);
-  const Fixed3Uint128 right = fixed3_thousandths::ShiftedLeft(kFixed3Pow10[s] - 1, k);
+  const Uint128 left = Multiply(2 * kFixed3Pow10[s], rest);
+  const Uint128 right = fixed3_thousandths::ShiftedLeft(kFixed3Pow10[s] - 1, k);
   return whole + (fixed3_thousandths::Below(left, right) ? 0u : 1u);
 }
 

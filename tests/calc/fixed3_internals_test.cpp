@@ -13,14 +13,14 @@
 #include "fixed3_reference.h"
 #include "fixed3_samples.h"
 #include "fixed3_scale.h"
-#include "fixed3_uint128.h"
+#include "wide_multiply.h"
 
 namespace {
 
 using calc::detail::Decimal17;
-using calc::detail::Fixed3MultiplyPortable;
+using calc::detail::MultiplyPortable;
 
-TEST(Fixed3Multiply, PortableProductOfKnownValues) {
+TEST(Multiply, PortableProductOfKnownValues) {
   struct Case {
     const char* why;
     std::uint64_t a, b, high, low;
@@ -36,14 +36,14 @@ TEST(Fixed3Multiply, PortableProductOfKnownValues) {
       {"a power of two shifts", std::uint64_t{1} << 63, 6, 3, 0},
   };
   for (const Case& c : cases) {
-    const auto product = Fixed3MultiplyPortable(c.a, c.b);
+    const auto product = MultiplyPortable(c.a, c.b);
     EXPECT_EQ(product.high, c.high) << c.why;
     EXPECT_EQ(product.low, c.low) << c.why;
   }
 }
 
 #ifdef __SIZEOF_INT128__
-TEST(Fixed3Multiply, PortableProductMatchesTheNativeOne) {
+TEST(Multiply, PortableProductMatchesTheNativeOne) {
   std::mt19937_64 rng(42);
   for (int i = 0; i < 200000; ++i) {
     // Mix full-width operands with ones that have long runs of zero or one bits.
@@ -51,7 +51,7 @@ TEST(Fixed3Multiply, PortableProductMatchesTheNativeOne) {
     const std::uint64_t b = (i % 3 == 0) ? ~(rng() >> (rng() % 64)) : rng();
     __extension__ using Native = unsigned __int128;
     const Native expected = static_cast<Native>(a) * b;
-    const auto product = Fixed3MultiplyPortable(a, b);
+    const auto product = MultiplyPortable(a, b);
     ASSERT_EQ(product.high, static_cast<std::uint64_t>(expected >> 64)) << a << " * " << b;
     ASSERT_EQ(product.low, static_cast<std::uint64_t>(expected)) << a << " * " << b;
   }
