@@ -2,7 +2,7 @@
 
 #include <bit>
 
-#include "fixed3_bigint.h"
+#include "fixed_big_integer.h"
 #include "fixed3_scale.h"
 
 namespace calc::detail {
@@ -14,12 +14,12 @@ constexpr std::uint64_t kHalf = std::uint64_t{1} << 63;
 
 // The sign of 2 * m * 2^e * 10^q - h, exactly.
 int CompareDoubledScaled(std::uint64_t m, int e, int q, std::uint64_t h) {
-  Fixed3BigInt left(m);
-  Fixed3BigInt right(h);
+  FixedBigInteger left(m);
+  FixedBigInteger right(h);
   if (q >= 0) {
-    left.MultiplyByPow5(q);
+    left.MultiplyByPowerOfFive(q);
   } else {
-    right.MultiplyByPow5(-q);
+    right.MultiplyByPowerOfFive(-q);
   }
   const int twos = e + q + 1;
   if (twos >= 0) {
