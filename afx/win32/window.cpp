@@ -24,6 +24,13 @@ void Unsubclass(CWnd& wnd) {
   wnd.m_pfnSuper = nullptr;
 }
 
+// The window's own processing of a message: the procedure it had before it
+// was subclassed.
+LRESULT CallSuper(CWnd& wnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ::CallWindowProcW(wnd.m_pfnSuper ? wnd.m_pfnSuper : ::DefWindowProcW, wnd.m_hWnd, message,
+                           wParam, lParam);
+}
+
 LRESULT CALLBACK SubclassedWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   auto* wnd = static_cast<CWnd*>(GetPropW(window, kObjectProperty));
   if (wnd == nullptr)
@@ -33,7 +40,7 @@ LRESULT CALLBACK SubclassedWindowProc(HWND window, UINT message, WPARAM wParam, 
   t_current = {window, message, wParam, lParam};
   LRESULT result;
   if (message == WM_NCDESTROY) {
-    result = CallWindowProcW(wnd->m_pfnSuper, window, message, wParam, lParam);
+    result = CallSuper(*wnd, message, wParam, lParam);
     Unsubclass(*wnd);
     wnd->m_hWnd = nullptr;
     // A destroyed main window is no longer the application's main window.
@@ -163,8 +170,7 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
 
 LRESULT CWnd::Default() {
   const afx::win32::CurrentMessage& current = afx::win32::t_current;
-  return ::CallWindowProcW(m_pfnSuper ? m_pfnSuper : ::DefWindowProcW, m_hWnd, current.message,
-                           current.wParam, current.lParam);
+  return afx::win32::CallSuper(*this, current.message, current.wParam, current.lParam);
 }
 
 LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -184,6 +190,5 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
   // Commands nobody in the window handles go on to the application.
   if (message == WM_COMMAND && AfxGetApp() != nullptr && AfxGetApp()->OnCmdMsg(id, code))
     return 0;
-  return ::CallWindowProcW(m_pfnSuper ? m_pfnSuper : ::DefWindowProcW, m_hWnd, message, wParam,
-                           lParam);
+  return afx::win32::CallSuper(*this, message, wParam, lParam);
 }
